@@ -13,9 +13,12 @@ using RegResult = long;
 constexpr RegResult REG_RESULT_OK = 0;
 constexpr RegResult REG_RESULT_NOT_FOUND = 2;      // ERROR_FILE_NOT_FOUND
 constexpr RegResult REG_RESULT_ACCESS_DENIED = 5;  // ERROR_ACCESS_DENIED
+constexpr RegResult REG_RESULT_INVALID_HANDLE = 6; // ERROR_INVALID_HANDLE
 constexpr RegResult REG_RESULT_INVALID = 87;       // ERROR_INVALID_PARAMETER
+constexpr RegResult REG_RESULT_BAD_PATHNAME = 161; // ERROR_BAD_PATHNAME
 constexpr RegResult REG_RESULT_MORE_DATA = 234;    // ERROR_MORE_DATA
 constexpr RegResult REG_RESULT_NO_MORE_ITEMS = 259;// ERROR_NO_MORE_ITEMS
+constexpr RegResult REG_RESULT_KEY_DELETED = 1018; // ERROR_KEY_DELETED: an open key was deleted
 
 // Value types, numbered as in Win32.
 enum class RegType : std::uint32_t {
@@ -26,6 +29,12 @@ enum class RegType : std::uint32_t {
     Dword = 4,         // REG_DWORD
     MultiString = 7,   // REG_MULTI_SZ
 };
+
+// The types whose data is text with a terminating zero.
+inline bool IsStringType(RegType type) {
+    return type == RegType::String || type == RegType::ExpandString ||
+           type == RegType::MultiString;
+}
 
 enum class RegAccess { Read, Write, All };
 

@@ -40,15 +40,24 @@ int ReadRegStr(Registry& registry, const char* keyPath, const char* valueName, c
     return 1;
 }
 
+StoreOutcome StoreRegStr(Registry& registry, const char* keyPath, const char* valueName,
+                         const char* text) {
+    Registry::Key key = nullptr;
+    if (registry.OpenKey(keyPath, RegAccess::Write, &key) != REG_RESULT_OK)
+        return StoreOutcome::KeyNotOpened;
+    RegResult result = REG_RESULT_INVALID;
+    if (text != nullptr) {
+        const auto size = static_cast<std::uint32_t>(std::strlen(text) + 1);
+        result = registry.SetValue(key, valueName, RegType::String,
+                                   reinterpret_cast<const unsigned char*>(text), size);
+    }
+    registry.CloseKey(key);
+    return result == REG_RESULT_OK ? StoreOutcome::Stored : StoreOutcome::StoreFailed;
+}
+
 int WriteRegStr(Registry& registry, const char* keyPath, const char* valueName,
                 const char* text) {
-    Registry::Key key = nullptr;
-    if (registry.OpenKey(keyPath, RegAccess::Write, &key) != REG_RESULT_OK) return 0;
-    const auto size = static_cast<std::uint32_t>(std::strlen(text) + 1);
-    const RegResult result = registry.SetValue(
-        key, valueName, RegType::String, reinterpret_cast<const unsigned char*>(text), size);
-    registry.CloseKey(key);
-    return result == REG_RESULT_OK ? 1 : 0;
+    return StoreRegStr(registry, keyPath, valueName, text) == StoreOutcome::Stored ? 1 : 0;
 }
 
 int ReadRegNum(Registry& registry, const char* keyPath, const char* valueName,

@@ -24,6 +24,11 @@ int WriteRegStr(Registry& registry, const char* keyPath, const char* valueName,
 // string, or too long.
 int ReadRegNum(Registry& registry, const char* keyPath, const char* valueName,
                int defaultValue);
+// How a string store ended, for callers that report a failed store but not a
+// missing key. A null text is not stored (StoreFailed).
+enum class StoreOutcome { KeyNotOpened, StoreFailed, Stored };
+StoreOutcome StoreRegStr(Registry& registry, const char* keyPath, const char* valueName,
+                         const char* text);
 // Writes value as "%d" through WriteRegStr.
 int WriteRegNum(Registry& registry, const char* keyPath, const char* valueName, int value);
 
