@@ -190,7 +190,7 @@ TEST_F(Win32LinkTest, DriverGoneThenBack) {
     EXPECT_FALSE(link.IsOpen());
 
     // Back: opens succeed again and the driver answers.
-    ASSERT_TRUE(WaitFor([&] { return link.PortOpen() == PORT_OK; }, 5s));
+    ASSERT_TRUE(WaitFor([&] { return link.PortOpen() == PORT_OK; }, 10s));
     EXPECT_EQ(link.PortGetStatus(status), PORT_OK);
     EXPECT_EQ(status.Mode(), 1);
 }
