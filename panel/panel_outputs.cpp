@@ -18,9 +18,13 @@ void PanelOutputs::StatusBarSetText(int part, const char* text) {
 
 void PanelOutputs::StatusBarSetSimple(bool on) { view_.SetStatusSimple(on); }
 
+void TrayTipFormat(const char* text, char* tip, std::size_t capacity) {
+    std::snprintf(tip, capacity, "%s (%s)", "Modem Status", text != nullptr ? text : "");
+}
+
 void PanelOutputs::TrayTipSet(const char* text) {
     char tip[TRAY_TIP_SIZE];
-    std::snprintf(tip, sizeof tip, "%s (%s)", "Modem Status", text != nullptr ? text : "");
+    TrayTipFormat(text, tip, sizeof tip);
     view_.SetTrayTip(tip);
 }
 

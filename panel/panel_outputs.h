@@ -13,6 +13,9 @@ inline constexpr int TRAY_PICTURE_IDLE = 0;
 // Shell_NotifyIconA's tip buffer: 63 characters and the zero.
 inline constexpr std::size_t TRAY_TIP_SIZE = 64;
 
+// "Modem Status (text)" into tip, cut to capacity - 1 characters; a null text is empty.
+void TrayTipFormat(const char* text, char* tip, std::size_t capacity);
+
 inline constexpr int LAMP_LABELS_FIRST_ID = 1015;
 inline constexpr int LAMP_LABELS_SECOND_ID = 1017;
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 objdump=$1; shift
 
-system_dlls='^(ADVAPI32|KERNEL32|USER32|GDI32|SHELL32|COMCTL32|COMDLG32|msvcrt)\.dll$'
+system_dlls='^(ADVAPI32|KERNEL32|USER32|GDI32|SHELL32|COMCTL32|COMDLG32|MSVCRT)\.DLL$'
 # Functions of later systems that the toolchain's runtime is known to pull in.
 later_functions='^(GetTickCount64|TryEnterCriticalSection|AddVectoredExceptionHandler|RemoveVectoredExceptionHandler)$'
 
@@ -23,7 +23,7 @@ while [ $# -ge 2 ]; do
     gui) grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a graphical program" ;;
     esac
     while read -r dll; do
-        [[ $dll =~ $system_dlls ]] || fail "imports from $dll"
+        [[ ${dll^^} =~ $system_dlls ]] || fail "imports from $dll"
     done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
     while read -r function; do
         [[ $function =~ $later_functions ]] && fail "imports $function"

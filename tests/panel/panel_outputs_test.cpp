@@ -42,6 +42,15 @@ TEST_F(PanelOutputsTest, TipIsFormattedAndCutTo63Characters) {
     EXPECT_EQ(view.tip, "Modem Status (" + std::string(63 - 14, 'x'));
 }
 
+TEST(TrayTipFormat, NullTextIsEmptyAndSmallBuffersAreCut) {
+    char tip[TRAY_TIP_SIZE];
+    TrayTipFormat(nullptr, tip, sizeof tip);
+    EXPECT_STREQ(tip, "Modem Status ()");
+    char small[8];
+    TrayTipFormat("Idle", small, sizeof small);
+    EXPECT_STREQ(small, "Modem S");
+}
+
 struct TrayCase {
     const char* name;
     int shownBefore;
